@@ -1022,17 +1022,18 @@ def glyph_plate(s):
 @picture("glyph_about", 23, 23, "About")
 def glyph_about(s):
     glyph_plate(s)
-    s.el("circle", cx=11.5, cy=6.9, r=1.45, fill="#ffffff")
-    s.path("M9.3,9.5 H12.6 V15.3 H14 V16.8 H9.2 V15.3 H10.6 V11 H9.3 Z", fill="#ffffff")
+    # whole units keep the stem sharp at 1x
+    s.el("circle", cx=11.5, cy=6.5, r=1.7, fill="#ffffff")
+    s.path("M10,9 H13 V17 H10 Z", fill="#ffffff")
 
 
 @picture("glyph_help", 23, 23, "Help")
 def glyph_help(s):
     glyph_plate(s)
-    s.path("M8.6,9.1 C8.6,7.1 10,6 11.6,6 C13.4,6 14.6,7.1 14.6,8.7 C14.6,10.1 13.7,10.8 12.8,11.4 "
-           "C12,11.9 11.7,12.4 11.7,13.4", fill="none", stroke="#ffffff", stroke_width=2.0,
-           stroke_linecap="butt", stroke_linejoin="round")
-    s.el("circle", cx=11.7, cy=16.3, r=1.35, fill="#ffffff")
+    s.path("M8.4,9.2 C8.4,6.9 9.9,5.5 11.6,5.5 C13.5,5.5 14.9,6.8 14.9,8.6 C14.9,10.1 14,10.9 "
+           "13,11.6 C12.1,12.2 11.5,12.8 11.5,14", fill="none", stroke="#ffffff",
+           stroke_width=2.4, stroke_linecap="butt", stroke_linejoin="round")
+    s.path("M10,15.5 H13 V18.5 H10 Z", fill="#ffffff")
 
 
 @picture("app_icon", 256, 256, "Korvalen Vorerer")
