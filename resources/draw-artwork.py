@@ -555,7 +555,7 @@ def sparkle(s, cx, cy, r):
     s.path(d, fill=fill, stroke="#a86a06", stroke_width=0.6, stroke_linejoin="round")
 
 
-def flame(s, x, y, size):
+def flame(s, x, y, size, halo=2.2):
     """A flame `size` high, top left at x, y: burning a disc."""
     k = size / 16.0
     def P(px, py):
@@ -569,9 +569,9 @@ def flame(s, x, y, size):
              f"C{P(9.6, 14.3)} {P(8.2, 15.2)} {P(6.5, 15.2)} C{P(4.7, 15.2)} {P(3.4, 14)} {P(3.4, 12.5)} "
              f"C{P(3.4, 11.2)} {P(4.2, 10.4)} {P(4.9, 9.8)} C{P(5.2, 10.8)} {P(5.6, 11.2)} {P(6.1, 11.4)} "
              f"C{P(5.9, 10)} {P(6, 8.6)} {P(6.6, 7.4)} Z")
-    s.path(outer, fill="none", stroke="#ffffff", stroke_width=2.2, stroke_linejoin="round")
+    s.path(outer, fill="none", stroke="#ffffff", stroke_width=halo, stroke_linejoin="round")
     fill = s.linear(0, y, 0, y + size, [(0, "#ffb347"), (0.55, "#f5602a"), (1, "#d9301f")])
-    s.path(outer, fill=fill, stroke="#9b2412", stroke_width=0.9, stroke_linejoin="round")
+    s.path(outer, fill=fill, stroke="#9b2412", stroke_width=halo * 0.4, stroke_linejoin="round")
     core = s.linear(0, y + size * 0.45, 0, y + size, [(0, "#fff3a8"), (1, "#ffc340")])
     s.path(inner, fill=core)
 
@@ -1038,13 +1038,15 @@ def glyph_help(s):
 
 @picture("app_icon", 256, 256, "Korvalen Vorerer")
 def app_icon(s):
-    s.path(rrect_d(12, 18, 236, 236, 52), fill=SHADOW, fill_opacity=0.28)
-    tile = s.linear(8, 8, 248, 248, [(0, "#5aa2f7"), (0.5, "#2a6bd1"), (1, "#143f95")])
+    s.comment("tile")
+    s.path(rrect_d(12, 18, 236, 234, 52), fill=SHADOW, fill_opacity=0.3)
+    tile = s.linear(8, 8, 248, 248, [(0, "#5aa2f7"), (0.5, "#2a6bd1"), (1, "#133c8f")])
     s.path(rrect_d(8, 8, 240, 240, 50), fill=tile)
-    gloss = s.linear(0, 8, 0, 140, [(0, "#ffffff", 0.35), (1, "#ffffff", 0)])
-    s.path(rrect_d(14, 14, 228, 120, 44), fill=gloss)
-    s.path(rrect_d(9.5, 9.5, 237, 237, 48.5), fill="none", stroke="#0e2f70", stroke_width=3)
-    disc(s, 128, 132, 92, "silver", stroke=5, sheen=1.0)
+    gloss = s.linear(0, 8, 0, 150, [(0, "#ffffff", 0.38), (1, "#ffffff", 0)])
+    s.path(rrect_d(16, 14, 224, 124, 44), fill=gloss)
+    s.path(rrect_d(9.5, 9.5, 237, 237, 48.5), fill="none", stroke="#0d2c6b", stroke_width=3)
+    disc(s, 124, 124, 92, "silver", stroke=5, sheen=1.0)
+    flame(s, 158, 138, 88, halo=7)
 
 
 def banner_ground(s, width, height, disc_x, disc_y, radius, corner=4):
