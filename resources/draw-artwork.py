@@ -406,6 +406,27 @@ def drive(s, x, y, w, h):
            fill="#4d5a6f")
 
 
+def virtual_disc(s, cx, cy, r):
+    """A disc that is only an image: a teal glass of a disc with a dashed rim."""
+    light, dark, outline = ACCENTS["teal"]
+    s.comment("virtual disc")
+    glow = s.radial(cx, cy, r + 4, [(0, light, 0), (0.7, light, 0.3), (1, light, 0)])
+    s.el("circle", cx=float(cx), cy=float(cy), r=float(r + 4), fill=glow)
+    hub, hole = r * 0.31, r * 0.14
+    glass = s.linear(cx - r, cy - r, cx + r, cy + r, [(0, "#f4fffd", 0.95), (0.5, "#bff0e8", 0.8),
+                                                      (1, "#6fd3c6", 0.75)])
+    s.path(ring_d(cx, cy, r, hole), fill=glass, fill_rule="evenodd")
+    streak = s.radial(cx, cy, r, [(0, "#ffffff", 0), (0.4, "#ffffff", 0.1), (1, "#ffffff", 0.95)])
+    for a1, a2 in ((216, 246), (36, 60)):
+        s.path(sector_d(cx, cy, r - 1, hub, a1, a2), fill=streak)
+    s.el("circle", cx=float(cx), cy=float(cy), r=float(r - 0.6), fill="none", stroke=outline,
+         stroke_width=1.2, stroke_dasharray="2.6,1.6")
+    s.el("circle", cx=float(cx), cy=float(cy), r=float(hub), fill="none", stroke=outline,
+         stroke_opacity=0.6, stroke_width=0.8, stroke_dasharray="1.6,1.2")
+    s.el("circle", cx=float(cx), cy=float(cy), r=float(hole), fill="none", stroke=outline,
+         stroke_width=0.9)
+
+
 def music_note(s, x, y, size, accent="violet", halo=True):
     """Two beamed quavers, `size` high, top left at x, y."""
     light, dark, outline = ACCENTS[accent]
@@ -965,24 +986,15 @@ def task_isobuild(s):
 
 @picture("task_isograb", 48, 48, "Build an ISO image from a disc")
 def task_isograb(s):
-    disc(s, 17, 17, 15)
-    iso_page(s, 22, 11, 23, 34, fold=5)
+    disc(s, 18, 16, 15)
+    iso_page(s, 22, 12, 23, 34, fold=5)
+    bent_arrow(s, [(7, 28), (7, 40), (21.5, 40)], "green")
 
 
 @picture("task_virtualdrive", 48, 48, "Virtual drive")
 def task_virtualdrive(s):
     drive(s, 3, 29, 42, 15)
-    light, dark, outline = ACCENTS["teal"]
-    s.comment("virtual disc")
-    cx, cy, r = 24, 15, 13
-    glow = s.radial(cx, cy, r + 3, [(0, light, 0.0), (0.75, light, 0.35), (1, light, 0)])
-    s.el("circle", cx=float(cx), cy=float(cy), r=float(r + 3), fill=glow)
-    s.path(ring_d(cx, cy, r, 3.2), fill="#e9fbf8", fill_opacity=0.75, fill_rule="evenodd")
-    s.el("circle", cx=float(cx), cy=float(cy), r=float(r - 0.5), fill="none", stroke=dark,
-         stroke_width=1.2, stroke_dasharray="3,2")
-    s.el("circle", cx=float(cx), cy=float(cy), r=3.2, fill="none", stroke=dark, stroke_width=1.0)
-    s.el("circle", cx=float(cx), cy=float(cy), r=6.0, fill="none", stroke=dark,
-         stroke_opacity=0.6, stroke_width=0.8, stroke_dasharray="2,1.6")
+    virtual_disc(s, 24, 15.5, 13.5)
 
 
 @picture("task_erase", 48, 48, "Erase a disc")
@@ -1006,7 +1018,7 @@ def task_discinfo(s):
 def arrow_marker(s):
     light, dark, outline = ACCENTS["blue"]
     fill = s.linear(2, 2, 8, 13, [(0, light), (1, dark)])
-    s.path("M2.4,2.2 L8.2,7.5 L2.4,12.8", fill="none", stroke=outline, stroke_width=3.6,
+    s.path("M2.4,2.2 L8.2,7.5 L2.4,12.8", fill="none", stroke="#0f2d66", stroke_width=3.6,
            stroke_linecap="round", stroke_linejoin="round")
     s.path("M2.4,2.2 L8.2,7.5 L2.4,12.8", fill="none", stroke=fill, stroke_width=2.0,
            stroke_linecap="round", stroke_linejoin="round")
