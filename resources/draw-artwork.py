@@ -216,6 +216,32 @@ def soft_shadow(s, cx, cy, rx, ry=None, strength=0.3, spread=2.4):
              fill=fill)
 
 
+def _mix(a, b, t):
+    ca = [int(a[k:k + 2], 16) for k in (1, 3, 5)]
+    cb = [int(b[k:k + 2], 16) for k in (1, 3, 5)]
+    return "#" + "".join(f"{round(x + (y - x) * t):02x}" for x, y in zip(ca, cb))
+
+
+def sheen_slices(s, cx, cy, r_out, r_in, centre, strength, spread=33.0, step=3.0):
+    """A radial streak of light at angle `centre`, white at its core and fraying into the
+    spectrum on both sides, drawn as thin slices since Qt Svg has no angular gradient."""
+    a = centre - spread
+    while a < centre + spread - 1e-6:
+        offset = a + step / 2 - centre
+        white = math.exp(-(offset / 9.0) ** 2)
+        fringe = 0.85 * math.exp(-((abs(offset) - 17) / 7.5) ** 2)
+        t = min(1.0, max(0.0, (abs(offset) - 9) / 17))
+        hue = _mix("#5cd6ff", "#a888ff", t) if offset < 0 else _mix("#fff15a", "#ff86c8", t)
+        total = white + fringe
+        colour = _mix(hue, "#ffffff", white / total)
+        alpha = min(1.0, total) * strength * 0.92
+        if alpha > 0.03:
+            shade = s.radial(cx, cy, r_out, [(0, colour, 0), (0.3, colour, alpha * 0.15),
+                                              (0.72, colour, alpha), (1, colour, alpha * 0.9)])
+            s.path(sector_d(cx, cy, r_out, r_in, a, a + step), fill=shade)
+        a += step
+
+
 def disc(s, cx, cy, r, tint="silver", stroke=1.0, shadow=True, sheen=1.0):
     """An optical disc seen face on: reflective data area, clear hub, centre hole."""
     light, middle, dark, rim = DISC_TINTS[tint]
@@ -228,26 +254,11 @@ def disc(s, cx, cy, r, tint="silver", stroke=1.0, shadow=True, sheen=1.0):
     body = s.linear(cx - r, cy - r, cx + r, cy + r,
                     [(0, light), (0.45, middle), (1, dark)])
     s.path(ring_d(cx, cy, r - stroke / 2, hub), fill=body, fill_rule="evenodd")
-    # the reflection of a light at the top left: a bright radial streak and its fainter twin,
-    # with the colour fringes a disc's grooves split off it
-    streak = s.radial(cx, cy, r, [(0, "#ffffff", 0), (0.35, "#ffffff", 0.15),
-                                  (1, "#ffffff", 0.95 * sheen)])
-    twin = s.radial(cx, cy, r, [(0, "#ffffff", 0), (0.35, "#ffffff", 0.1),
-                                (1, "#ffffff", 0.6 * sheen)])
+    # the reflection of a light at the top left: a bright radial streak and its fainter twin
+    # opposite, each with the rainbow a disc's grooves split off it
     edge = r - stroke
-    fringes = [
-        (188, 204, "#b08cff", 0.4), (204, 218, "#59d2ff", 0.55), (218, 244, streak, 1),
-        (244, 258, "#fff05a", 0.5), (258, 272, "#ff86c4", 0.42),
-        (8, 22, "#fff05a", 0.42), (22, 34, "#ff9ed0", 0.3), (34, 58, twin, 1),
-        (58, 72, "#59d2ff", 0.42), (72, 86, "#b08cff", 0.3),
-    ]
-    for a1, a2, paint, opacity in fringes:
-        if paint.startswith("url"):
-            s.path(sector_d(cx, cy, edge, hub, a1, a2), fill=paint)
-        else:
-            shade = s.radial(cx, cy, r, [(0, paint, 0), (0.4, paint, 0.04),
-                                         (0.85, paint, opacity * sheen), (1, paint, opacity * sheen * 0.8)])
-            s.path(sector_d(cx, cy, edge, hub, a1, a2), fill=shade)
+    for centre, strength in ((231, 1.0), (51, 0.62)):
+        sheen_slices(s, cx, cy, edge, hub, centre, strength * sheen)
     # the edge of the data area
     s.el("circle", cx=float(cx), cy=float(cy), r=float(r - stroke * 1.9), fill="none", stroke=dark,
          stroke_opacity=0.35, stroke_width=float(stroke * 0.8))
