@@ -173,7 +173,6 @@ def transform_points(points, dx=0.0, dy=0.0, angle=0.0, cx=0.0, cy=0.0):
 # ---------------------------------------------------------------------------------------------
 # Palette
 
-INK = "#1f2d44"
 SHADOW = "#0b1a33"
 
 DISC_TINTS = {
@@ -257,6 +256,7 @@ def disc(s, cx, cy, r, tint="silver", stroke=1.0, shadow=True, sheen=1.0):
     # the reflection of a light at the top left: a bright radial streak and its fainter twin
     # opposite, each with the rainbow a disc's grooves split off it
     edge = r - stroke
+    s.comment("sheen")
     for centre, strength in ((231, 1.0), (51, 0.62)):
         sheen_slices(s, cx, cy, edge, hub, centre, strength * sheen)
     # the edge of the data area
