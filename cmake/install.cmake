@@ -18,16 +18,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/${KV_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${KV_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-foreach(size 16 32 48 64 128 256)
-  set(icon ${PROJECT_SOURCE_DIR}/resources/icons/app_icon_${size}.png)
-  if(EXISTS ${icon})
-    install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-      RENAME ${KV_APP_ID}.png)
-  endif()
-endforeach()
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/app_icon.svg
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${KV_APP_ID}.svg
-  OPTIONAL)
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME korvalen-vorerer.svg)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME korvalen-vorerer)
