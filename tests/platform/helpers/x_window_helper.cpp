@@ -9,6 +9,8 @@
 //   withdraw KEY                        unmaps it the ICCCM way and waits until it is back on
 //                                       the root; answers its parent
 //   destroy KEY
+//   close HEX                           asks the managed window of that UTF-8 name to close, as
+//                                       a close box does (WM_DELETE_WINDOW); answers its id
 #include <poll.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -91,6 +93,49 @@ void waitUntil(const std::function<bool()>& condition)
     }
 }
 
+std::string closeNamed(const std::string& title)
+{
+    static const xcb_atom_t clientList = atom("_NET_CLIENT_LIST");
+    static const xcb_atom_t netName = atom("_NET_WM_NAME");
+    static const xcb_atom_t protocols = atom("WM_PROTOCOLS");
+    static const xcb_atom_t deleteWindow = atom("WM_DELETE_WINDOW");
+    xcb_get_property_reply_t* list = xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, screen->root, clientList, XCB_ATOM_WINDOW, 0, 1u << 20),
+        nullptr);
+    if (list == nullptr)
+        return "error no client list";
+    const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(list));
+    const int count = xcb_get_property_value_length(list) / 4;
+    std::string answer = "error no window named " + title;
+    for (int i = 0; i < count; ++i) {
+        xcb_get_property_reply_t* name = xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, ids[i], netName, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+            nullptr);
+        const bool match =
+            name != nullptr &&
+            std::string(static_cast<const char*>(xcb_get_property_value(name)),
+                         static_cast<std::size_t>(xcb_get_property_value_length(name))) == title;
+        std::free(name);
+        if (!match)
+            continue;
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = ids[i];
+        message.type = protocols;
+        message.data.data32[0] = deleteWindow;
+        message.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_send_event(connection, 0, ids[i], XCB_EVENT_MASK_NO_EVENT,
+                       reinterpret_cast<const char*>(&message));
+        sync();
+        answer = "ok " + std::to_string(ids[i]);
+        break;
+    }
+    std::free(list);
+    return answer;
+}
+
 std::string run(const std::string& line)
 {
     std::istringstream in(line);
@@ -107,6 +152,8 @@ std::string run(const std::string& line)
         sync();
         return "ok " + std::to_string(window);
     }
+    if (command == "close")
+        return closeNamed(fromHex(key));
     const auto found = windows.find(key);
     if (found == windows.end())
         return "error unknown window " + key;
