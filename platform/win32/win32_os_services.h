@@ -15,7 +15,6 @@ public:
     // The window that owns what the shell shows for a request (errors, prompts): a native window
     // handle (an HWND, as Qt's winId() gives it), or 0 for none.
     void setOwnerWindow(std::uintptr_t nativeHandle) { m_owner = nativeHandle; }
-    [[nodiscard]] std::uintptr_t ownerWindow() const { return m_owner; }
 
     [[nodiscard]] char pathSeparator() const override { return '\\'; }
     [[nodiscard]] std::string executablePath() override;
