@@ -1,0 +1,26 @@
+# The Windows pieces of a program: GUI subsystem, icon, version information and the manifest.
+set(KV_WINDOWS_RESOURCE_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+function(kv_add_windows_resources target)
+  if(NOT WIN32)
+    return()
+  endif()
+  get_target_property(KV_RC_NAME ${target} OUTPUT_NAME)
+  if(NOT KV_RC_NAME)
+    set(KV_RC_NAME ${target})
+  endif()
+  set(KV_RC_ICON ${PROJECT_SOURCE_DIR}/resources/app.ico)
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_windows)
+  configure_file(${KV_WINDOWS_RESOURCE_DIR}/korvalen_vorerer.manifest.in ${out}.manifest @ONLY)
+  if(MSVC)
+    # The MSVC linker merges a listed manifest into the one it writes itself.
+    set(KV_RC_MANIFEST_LINE "")
+    target_sources(${target} PRIVATE ${out}.manifest)
+  else()
+    set(KV_RC_MANIFEST_LINE
+      "CREATEPROCESS_MANIFEST_RESOURCE_ID RT_MANIFEST \"${out}.manifest\"")
+  endif()
+  configure_file(${KV_WINDOWS_RESOURCE_DIR}/korvalen_vorerer.rc.in ${out}.rc @ONLY)
+  target_sources(${target} PRIVATE ${out}.rc)
+  set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
+endfunction()
