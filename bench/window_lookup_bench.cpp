@@ -2,16 +2,15 @@
 // against `xdotool search --name '^Title$'` on the same windows. Run under X with a window
 // manager: bench/run-window-lookup starts both.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <xcb/xcb.h>
-
 #include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
+#include <spawn.h>
 #include <string>
+#include <sys/wait.h>
 #include <thread>
 #include <vector>
+#include <xcb/xcb.h>
 
 #include "platform/linux/x11_window_finder.h"
 
@@ -72,9 +71,8 @@ public:
 private:
     xcb_atom_t atom(const char* name)
     {
-        const auto cookie = xcb_intern_atom(m_connection, 0,
-                                            static_cast<uint16_t>(std::char_traits<char>::length(name)),
-                                            name);
+        const auto cookie = xcb_intern_atom(
+            m_connection, 0, static_cast<uint16_t>(std::char_traits<char>::length(name)), name);
         xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(m_connection, cookie, nullptr);
         const xcb_atom_t value = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
         std::free(reply);
@@ -83,13 +81,14 @@ private:
 
     std::size_t listedCount()
     {
-        xcb_get_property_reply_t* reply = xcb_get_property_reply(
-            m_connection,
-            xcb_get_property(m_connection, 0, m_screen->root, m_clientList, XCB_ATOM_WINDOW, 0,
-                             1u << 20),
-            nullptr);
+        xcb_get_property_reply_t* reply =
+            xcb_get_property_reply(m_connection,
+                                   xcb_get_property(m_connection, 0, m_screen->root, m_clientList,
+                                                    XCB_ATOM_WINDOW, 0, 1u << 20),
+                                   nullptr);
         const std::size_t count =
-            reply != nullptr ? static_cast<std::size_t>(xcb_get_property_value_length(reply)) / 4 : 0;
+            reply != nullptr ? static_cast<std::size_t>(xcb_get_property_value_length(reply)) / 4
+                             : 0;
         std::free(reply);
         return count;
     }
@@ -120,11 +119,14 @@ void BM_Lookup(benchmark::State& state)
     const std::uint64_t before = finder.roundTrips();
     for (auto _ : state)
         benchmark::DoNotOptimize(finder.windowExists(WantedTitle));
-    state.counters["round_trips"] = benchmark::Counter(
-        static_cast<double>(finder.roundTrips() - before) / static_cast<double>(state.iterations()));
+    state.counters["round_trips"] =
+        benchmark::Counter(static_cast<double>(finder.roundTrips() - before) /
+                           static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_Lookup)
-    ->Arg(10)->Arg(100)->Arg(500)
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(500)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
@@ -154,7 +156,9 @@ void BM_Xdotool(benchmark::State& state)
     posix_spawn_file_actions_destroy(&quiet);
 }
 BENCHMARK(BM_Xdotool)
-    ->Arg(10)->Arg(100)->Arg(500)
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(500)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->Repetitions(3)

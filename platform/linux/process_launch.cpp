@@ -4,8 +4,8 @@
 #include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
-#include <system_error>
 #include <sys/wait.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 

@@ -173,7 +173,8 @@ std::vector<std::uint32_t> X11WindowFinder::topLevelWindows()
         const int childCount = xcb_query_tree_children_length(tree.get());
         windows.insert(windows.end(), children, children + childCount);
         if (clients && clients->type == XCB_ATOM_WINDOW && clients->format == 32) {
-            const auto* listed = static_cast<const xcb_window_t*>(xcb_get_property_value(clients.get()));
+            const auto* listed =
+                static_cast<const xcb_window_t*>(xcb_get_property_value(clients.get()));
             windows.insert(windows.end(), listed,
                            listed + xcb_get_property_value_length(clients.get()) / 4);
         } else {
@@ -204,8 +205,8 @@ std::vector<std::uint32_t> X11WindowFinder::topLevelWindows()
     return windows;
 }
 
-bool X11WindowFinder::anyNamed(const std::vector<std::uint32_t>& windows,
-                               std::u32string_view title, std::uint32_t nameLimit)
+bool X11WindowFinder::anyNamed(const std::vector<std::uint32_t>& windows, std::u32string_view title,
+                               std::uint32_t nameLimit)
 {
     struct NameRequests {
         xcb_get_property_cookie_t netName;
@@ -216,8 +217,8 @@ bool X11WindowFinder::anyNamed(const std::vector<std::uint32_t>& windows,
     for (const xcb_window_t window : windows)
         requests.push_back(
             {xcb_get_property(m_connection, 0, window, m_netNameAtom, m_utf8Atom, 0, nameLimit),
-             xcb_get_property(m_connection, 0, window, XCB_ATOM_WM_NAME,
-                              XCB_GET_PROPERTY_TYPE_ANY, 0, nameLimit)});
+             xcb_get_property(m_connection, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY,
+                              0, nameLimit)});
 
     // Nothing when the property is absent or of a type we do not read.
     const auto matches = [&](const xcb_get_property_reply_t* reply,
@@ -232,10 +233,10 @@ bool X11WindowFinder::anyNamed(const std::vector<std::uint32_t>& windows,
         if (reply->bytes_after > 0)
             return false;
         const std::string_view value = valueOf(*reply);
-        const std::optional<std::u32string> text =
-            type == m_utf8Atom          ? decodeUtf8(value)
-            : type == XCB_ATOM_STRING   ? std::optional(decodeLatin1(value))
-                                        : decodeCompoundText(value);
+        const std::optional<std::u32string> text = type == m_utf8Atom ? decodeUtf8(value)
+                                                   : type == XCB_ATOM_STRING
+                                                       ? std::optional(decodeLatin1(value))
+                                                       : decodeCompoundText(value);
         if (!text)
             return std::nullopt;
         return sameTitleIgnoringCase(*text, title);

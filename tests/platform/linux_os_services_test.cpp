@@ -1,21 +1,19 @@
+#include <chrono>
+#include <fcntl.h>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <optional>
+#include <signal.h>
+#include <sstream>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
 #include "platform/linux/linux_os_services.h"
 #include "platform/linux/process_launch.h"
 #include "temp_dir.h"
-
-#include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <chrono>
-#include <fstream>
-#include <map>
-#include <optional>
-#include <sstream>
-#include <thread>
-#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -41,7 +39,8 @@ std::optional<Record> readRecord(const fs::path& path)
     while (std::getline(file, line)) {
         const std::size_t blank = line.find(' ');
         const std::string field = line.substr(0, blank);
-        const std::string value = blank == std::string::npos ? std::string() : line.substr(blank + 1);
+        const std::string value =
+            blank == std::string::npos ? std::string() : line.substr(blank + 1);
         if (field == "pid")
             record.pid = std::stoi(value);
         else if (field == "ppid")
@@ -86,8 +85,8 @@ bool anyFileStartingWith(const fs::path& dir, std::string_view prefix)
 
 // A directory name that a shell would take apart: quotes, a command separator, two kinds of
 // command substitution, and letters beyond ASCII.
-const std::string HostileDirectory =
-    "Korvalen \"Vorerer\" 'x'; touch INJECTED-1 $(touch INJECTED-2) `touch INJECTED-3` \xc3\xa9\xc3\xbc";
+const std::string HostileDirectory = "Korvalen \"Vorerer\" 'x'; touch INJECTED-1 $(touch "
+                                     "INJECTED-2) `touch INJECTED-3` \xc3\xa9\xc3\xbc";
 
 class ShellOpen : public testing::Test {
 protected:
@@ -148,17 +147,18 @@ TEST_F(ShellOpen, StartsAnExecutableInAHostileDirectoryWithTheParametersSplit)
     m_os.shellOpen(program.string(), "LaunchComponentApplication Korvalen Vorerer");
 
     const Record& record = awaitRecord();
-    EXPECT_EQ(record.arguments, (std::vector<std::string>{program.string(),
-                                                          "LaunchComponentApplication",
-                                                          "Korvalen", "Vorerer"}));
+    EXPECT_EQ(record.arguments,
+              (std::vector<std::string>{program.string(), "LaunchComponentApplication", "Korvalen",
+                                        "Vorerer"}));
     EXPECT_EQ(record.cwd, m_work.string());
 }
 
 TEST_F(ShellOpen, PassesQuotesBackslashesAndShellSyntaxAsPlainArguments)
 {
     const fs::path program = m_install / "Recorder.exe";
-    m_os.shellOpen(program.string(),
-                   R"("two words" a\\\"b "C:\Dir\\" ; touch INJECTED-4 $(touch INJECTED-5) `touch INJECTED-6`)");
+    m_os.shellOpen(
+        program.string(),
+        R"("two words" a\\\"b "C:\Dir\\" ; touch INJECTED-4 $(touch INJECTED-5) `touch INJECTED-6`)");
 
     const Record& record = awaitRecord();
     EXPECT_EQ(record.arguments,
@@ -182,8 +182,8 @@ TEST_F(ShellOpen, DetachesTheChildFromUsAndGivesItNothingOfOurs)
     ::close(pipeEnds[1]);
 
     EXPECT_EQ(record.sid, record.pid) << "not the leader of a session of its own";
-    EXPECT_EQ(record.descriptors, (std::map<int, std::string>{
-                                      {0, "/dev/null"}, {1, "/dev/null"}, {2, "/dev/null"}}));
+    EXPECT_EQ(record.descriptors,
+              (std::map<int, std::string>{{0, "/dev/null"}, {1, "/dev/null"}, {2, "/dev/null"}}));
     // shellOpen has returned while the program still runs: it did not wait for it.
     EXPECT_FALSE(processGone(record.pid));
     ::kill(record.pid, SIGTERM);
@@ -237,9 +237,9 @@ TEST(LinuxOsServices, FileExistsOnlyForRegularFiles)
     ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
 
     platform::LinuxOsServices os;
-    const std::pair<const char*, bool> cases[] = {{"file", true},      {"link", true},
-                                                  {"dir", false},      {"dangling", false},
-                                                  {"fifo", false},     {"missing", false}};
+    const std::pair<const char*, bool> cases[] = {{"file", true},  {"link", true},
+                                                  {"dir", false},  {"dangling", false},
+                                                  {"fifo", false}, {"missing", false}};
     for (const auto& [name, exists] : cases)
         EXPECT_EQ(os.fileExists((dir / name).string()), exists) << name;
 }

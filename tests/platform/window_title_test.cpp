@@ -1,6 +1,6 @@
-#include "platform/linux/window_title.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/linux/window_title.h"
 
 namespace {
 
@@ -41,11 +41,14 @@ TEST(WindowTitle, DecodesOnlyWellFormedUtf8)
 
 TEST(WindowTitle, DecodesCompoundTextInTheCharacterSetsWeCanCompare)
 {
-    EXPECT_EQ(decodeCompoundText("Gr\xe4" "ber"), U"Gr\u00e4ber");
+    EXPECT_EQ(decodeCompoundText("Gr\xe4"
+                                 "ber"),
+              U"Gr\u00e4ber");
     EXPECT_EQ(decodeCompoundText("a\x1b%G\xce\xa9\x1b%@b\x1b(Bc\x1b-A\xe9"), U"a\u03a9bc\u00e9");
     EXPECT_EQ(decodeCompoundText("\x1b%G\xce\xa9"), U"\u03a9"); // segment left open
-    EXPECT_FALSE(decodeCompoundText("\x1b$)B\xb4\xc1")); // a Japanese set
-    EXPECT_FALSE(decodeCompoundText("a\x9b" "1]b")); // a direction change
+    EXPECT_FALSE(decodeCompoundText("\x1b$)B\xb4\xc1"));        // a Japanese set
+    EXPECT_FALSE(decodeCompoundText("a\x9b"
+                                    "1]b")); // a direction change
     EXPECT_FALSE(decodeCompoundText("\x1b%G\xff\x1b%@"));
 }
 

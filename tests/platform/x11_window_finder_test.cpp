@@ -1,14 +1,13 @@
-#include "platform/linux/x11_window_finder.h"
-#include "x_display.h"
-#include "x_helper.h"
-
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <functional>
+#include <gtest/gtest.h>
 #include <optional>
 #include <thread>
 #include <vector>
+
+#include "platform/linux/x11_window_finder.h"
+#include "x_display.h"
+#include "x_helper.h"
 
 namespace {
 
@@ -147,7 +146,8 @@ TEST_F(X11WindowLookup, IgnoresWindowsDestroyedDuringTheSweep)
 TEST(X11WindowLookupWithoutServer, AnswersNoWindowWithoutADisplay)
 {
     const char* saved = std::getenv("DISPLAY");
-    const std::optional<std::string> display = saved ? std::optional<std::string>(saved) : std::nullopt;
+    const std::optional<std::string> display =
+        saved ? std::optional<std::string>(saved) : std::nullopt;
 
     ::unsetenv("DISPLAY");
     platform::X11WindowFinder unset;
@@ -177,8 +177,8 @@ public:
         posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
         char* argv[] = {const_cast<char*>("Xvfb"), const_cast<char*>("-displayfd"),
-                        const_cast<char*>("3"), const_cast<char*>("-nolisten"),
-                        const_cast<char*>("tcp"), nullptr};
+                        const_cast<char*>("3"),    const_cast<char*>("-nolisten"),
+                        const_cast<char*>("tcp"),  nullptr};
         if (posix_spawnp(&m_pid, "Xvfb", &actions, nullptr, argv, environ) != 0)
             m_pid = -1;
         posix_spawn_file_actions_destroy(&actions);

@@ -1,10 +1,6 @@
 // A stand-in for the suite's component programs. Installed under a component's file name, it
 // shows a window with that component's watch title, so the start centre sees it as running,
 // until the user closes it.
-#include <QApplication>
-#include <QFileInfo>
-#include <QStringDecoder>
-
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -14,6 +10,10 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QStringDecoder>
 
 #include "launcher/task_catalogue.h"
 #include "record.h"
@@ -39,8 +39,7 @@ std::string baseName(std::string_view path)
 
 bool sameFileName(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });

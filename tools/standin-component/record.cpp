@@ -1,10 +1,9 @@
 #include "record.h"
 
 #include <fcntl.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace standin {
 

@@ -1,14 +1,13 @@
 // Started by the process tests in place of a component. Writes what it was given and what it
 // inherited to the file named by KV_SPAWN_RECORD, then exits, or with the argument "linger"
 // stays until it is killed. The file appears whole, by rename, once everything is in it.
-#include <dirent.h>
-#include <unistd.h>
-
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <string>
+#include <unistd.h>
 
 int main(int argc, char* argv[])
 {

@@ -11,10 +11,6 @@
 //   destroy KEY
 //   close HEX                           asks the managed window of that UTF-8 name to close, as
 //                                       a close box does (WM_DELETE_WINDOW); answers its id
-#include <poll.h>
-#include <unistd.h>
-#include <xcb/xcb.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -22,9 +18,12 @@
 #include <functional>
 #include <iostream>
 #include <map>
+#include <poll.h>
 #include <sstream>
 #include <string>
 #include <thread>
+#include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -34,7 +33,8 @@ std::map<std::string, xcb_window_t> windows;
 
 xcb_atom_t atom(const char* name)
 {
-    const auto cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
+    const auto cookie =
+        xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
     const xcb_atom_t value = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     std::free(reply);
@@ -110,12 +110,13 @@ std::string closeNamed(const std::string& title)
     std::string answer = "error no window named " + title;
     for (int i = 0; i < count; ++i) {
         xcb_get_property_reply_t* name = xcb_get_property_reply(
-            connection, xcb_get_property(connection, 0, ids[i], netName, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+            connection,
+            xcb_get_property(connection, 0, ids[i], netName, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
             nullptr);
         const bool match =
             name != nullptr &&
             std::string(static_cast<const char*>(xcb_get_property_value(name)),
-                         static_cast<std::size_t>(xcb_get_property_value_length(name))) == title;
+                        static_cast<std::size_t>(xcb_get_property_value_length(name))) == title;
         std::free(name);
         if (!match)
             continue;
@@ -163,7 +164,8 @@ std::string run(const std::string& line)
         std::string type;
         std::string hex;
         in >> property >> type >> hex;
-        const xcb_atom_t propertyAtom = property == "net" ? atom("_NET_WM_NAME") : xcb_atom_t{XCB_ATOM_WM_NAME};
+        const xcb_atom_t propertyAtom =
+            property == "net" ? atom("_NET_WM_NAME") : xcb_atom_t{XCB_ATOM_WM_NAME};
         const xcb_atom_t typeAtom = type == "utf8"     ? atom("UTF8_STRING")
                                     : type == "string" ? xcb_atom_t{XCB_ATOM_STRING}
                                                        : atom("COMPOUND_TEXT");
